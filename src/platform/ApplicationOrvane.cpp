@@ -3,6 +3,7 @@
 #include "platform/DossierProgramme.h"
 #include "platform/Erreurs.h"
 #include "platform/Interactions.h"
+#include "platform/InteractionsReelles.h"
 
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -12,6 +13,12 @@ ApplicationOrvane::ApplicationOrvane(int &argc, char **argv) : QApplication(argc
     setApplicationName(TitreApplication());
     setApplicationDisplayName(TitreApplication());
     InstallerTraductionsFrancaises(*this);
+    definirInteractionsParDefaut(&interactionsReelles());
+}
+
+ApplicationOrvane::~ApplicationOrvane()
+{
+    definirInteractionsParDefaut(nullptr);
 }
 
 bool ApplicationOrvane::notify(QObject *receveur, QEvent *evenement)

@@ -9,6 +9,7 @@ class ApplicationOrvane : public QApplication {
     Q_OBJECT
 public:
     ApplicationOrvane(int &argc, char **argv);
+    ~ApplicationOrvane() override;
 
     bool notify(QObject *receveur, QEvent *evenement) override;
 

@@ -1,80 +1,34 @@
 #include "platform/Interactions.h"
 
-#include "platform/DossierProgramme.h"
-
-#include <QApplication>
-#include <QDialog>
-#include <QFileDialog>
-#include <QMessageBox>
-#include <QPushButton>
+#include <QtGlobal>
 
 Interactions::~Interactions() = default;
 
 namespace {
-bool questionDeuxBoutons(QMessageBox::Icon icone, const QString &texte, const QString &oui,
-                         const QString &non)
-{
-    QMessageBox boite(icone, TitreApplication(), texte, QMessageBox::NoButton,
-                      QApplication::activeWindow());
-    QPushButton *boutonOui = boite.addButton(oui, QMessageBox::YesRole);
-    QPushButton *boutonNon = boite.addButton(non, QMessageBox::NoRole);
-    boite.setDefaultButton(boutonOui);
-    boite.setEscapeButton(boutonNon);
-    boite.exec();
-    return boite.clickedButton() == boutonOui;
-}
-
-QString choisir(QFileDialog::AcceptMode mode, QWidget *parent, const ChoixFichier &choix)
-{
-    QFileDialog dialogue(parent, choix.titre, choix.dossierInitial, choix.filtre);
-    dialogue.setAcceptMode(mode);
-    dialogue.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                         : QFileDialog::AnyFile);
-    if (!choix.nomFichier.isEmpty())
-        dialogue.selectFile(choix.nomFichier);
-    if (!choix.extensionParDefaut.isEmpty())
-        dialogue.setDefaultSuffix(choix.extensionParDefaut);
-    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
-        return QString();
-    return dialogue.selectedFiles().constFirst();
-}
-
-class InteractionsReelles final : public Interactions {
+// Without a user interface (a tool, a test that installed nothing) messages go to the log and
+// every question is answered No.
+class InteractionsJournal final : public Interactions {
 public:
-    void afficherMessage(const QString &texte) override
-    {
-        QMessageBox boite(QMessageBox::NoIcon, TitreApplication(), texte, QMessageBox::Ok,
-                          QApplication::activeWindow());
-        boite.exec();
-    }
+    void afficherMessage(const QString &texte) override { qWarning("%s", qUtf8Printable(texte)); }
     bool confirmer(const QString &texte) override
     {
-        return questionDeuxBoutons(QMessageBox::Question, texte, QStringLiteral("&Oui"),
-                                   QStringLiteral("&Non"));
+        qWarning("%s", qUtf8Printable(texte));
+        return false;
     }
-    bool questionOuiNon(const QString &texte) override
-    {
-        return questionDeuxBoutons(QMessageBox::Information, texte, QStringLiteral("&Oui"),
-                                   QStringLiteral("&Non"));
-    }
-    void afficherErreur(const QString &texte) override
-    {
-        QMessageBox boite(QMessageBox::Critical, TitreApplication(), texte, QMessageBox::Ok,
-                          QApplication::activeWindow());
-        boite.exec();
-    }
-    int executerModal(QDialog &dialogue) override { return dialogue.exec(); }
-    QString choisirFichierOuvrir(QWidget *parent, const ChoixFichier &choix) override
-    {
-        return choisir(QFileDialog::AcceptOpen, parent, choix);
-    }
-    QString choisirFichierEnregistrer(QWidget *parent, const ChoixFichier &choix) override
-    {
-        return choisir(QFileDialog::AcceptSave, parent, choix);
-    }
+    bool questionOuiNon(const QString &texte) override { return confirmer(texte); }
+    void afficherErreur(const QString &texte) override { afficherMessage(texte); }
+    int executerModal(QDialog &) override { return 0; }
+    QString choisirFichierOuvrir(QWidget *, const ChoixFichier &) override { return QString(); }
+    QString choisirFichierEnregistrer(QWidget *, const ChoixFichier &) override { return QString(); }
 };
 
 Interactions *&installees()
+{
+    static Interactions *i = nullptr;
+    return i;
+}
+
+Interactions *&parDefaut()
 {
     static Interactions *i = nullptr;
     return i;
@@ -83,9 +37,12 @@ Interactions *&installees()
 
 Interactions &interactions()
 {
-    static InteractionsReelles reelles;
-    Interactions *i = installees();
-    return i ? *i : reelles;
+    static InteractionsJournal journal;
+    if (Interactions *i = installees())
+        return *i;
+    if (Interactions *i = parDefaut())
+        return *i;
+    return journal;
 }
 
 void installerInteractions(Interactions *i)
@@ -93,6 +50,10 @@ void installerInteractions(Interactions *i)
     installees() = i;
 }
 
+void definirInteractionsParDefaut(Interactions *i)
+{
+    parDefaut() = i;
+}
 void ShowMessage(const QString &texte) { interactions().afficherMessage(texte); }
 bool Confirmer(const QString &texte) { return interactions().confirmer(texte); }
 bool QuestionOuiNon(const QString &texte) { return interactions().questionOuiNon(texte); }

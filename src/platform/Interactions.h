@@ -36,10 +36,13 @@ public:
     virtual QString choisirFichierEnregistrer(QWidget *parent, const ChoixFichier &choix) = 0;
 };
 
-// The interactions in force: the real dialogs unless a test installed its own.
+// The interactions in force: those a test installed, else the default ones.
 Interactions &interactions();
-// Installs i (not owned) in place of the real dialogs; nullptr restores them.
+// Installs i (not owned) in place of the default ones; nullptr restores them.
 void installerInteractions(Interactions *i);
+// The default interactions (the real dialogs, set by the application object); without any,
+// messages go to the log and questions are answered No.
+void definirInteractionsParDefaut(Interactions *i);
 
 // Short forms used by the screens.
 void ShowMessage(const QString &texte);

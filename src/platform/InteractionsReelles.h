@@ -1,0 +1,6 @@
+#pragma once
+
+#include "platform/Interactions.h"
+
+// The real message boxes, modal dialogs and file dialogs.
+Interactions &interactionsReelles();
