@@ -1,0 +1,16 @@
+#include "model/TTva.h"
+
+#include <utility>
+
+TTva::TTva(int type_tva, QString libelle, double valeur)
+    : m_type_tva(type_tva)
+    , m_libelle(std::move(libelle))
+    , m_valeur(valeur)
+{}
+
+void TTva::Copier(const TTva &source)
+{
+    m_type_tva = source.m_type_tva;
+    m_libelle = source.m_libelle;
+    m_valeur = source.m_valeur;
+}
