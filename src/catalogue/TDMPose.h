@@ -9,6 +9,7 @@
 #include <memory>
 
 class QComboBox;
+class QSqlQuery;
 class TTva;
 
 // The catalogue connection: one SQLite file shared by every running instance of the program.
@@ -29,10 +30,15 @@ public:
 
     QSqlDatabase base() const;
     const QString &nom() const { return m_nom; }
+    // "wal" on a local disk, "delete" on a network share (WAL needs every user on one host).
+    QString ModeJournal() const;
 
 private:
     QString m_nom;
+    QString m_nomSql; // unique in the process, so several data modules can coexist
     QString m_fichier;
+    int m_transactions = 0; // depth of the open TTransaction objects
+    friend class TTransaction;
 };
 
 // One shared query: its whole SQL text is replaced for every use; named parameters (":Nom") are
@@ -63,6 +69,9 @@ public:
     // Other statements; returns the number of rows affected, also kept for GetRowsAffected().
     int ExecSQL();
     int GetRowsAffected() const { return m_lignesAffectees; }
+    // The key given to the row inserted by this query's last INSERT, on this connection only
+    // (unaffected by what other instances insert meanwhile); 0 before any insert.
+    qint64 LastInsertId() const { return m_dernierId; }
 
     // Columns of the current row by name, without regard to case, with conversion between kinds.
     // A NULL reads "", 0 and 0.0. An unknown column raises EDatabaseError.
@@ -73,6 +82,8 @@ public:
 
 private:
     QVariant valeur(const QString &colonne) const;
+    void definirParametre(const QString &nom, const QVariant &valeur);
+    QSqlQuery executerTexte();
 
     TConnexion &m_connexion;
     QString m_sql;
@@ -82,6 +93,7 @@ private:
     int m_courante = 0;
     bool m_actif = false;
     int m_lignesAffectees = 0;
+    qint64 m_dernierId = 0;
 };
 
 // A table object: existence, columns, adding columns, last auto-increment value.
@@ -101,10 +113,14 @@ public:
     // Adds a column to the stored table, keeping its rows (type as SQLite writes it, e.g.
     // "VARCHAR(14)").
     void AddField(const QString &colonne, const QString &type);
+    // Adds several columns at once: all of them or, on failure, none.
+    void AddFields(const QVector<QPair<QString, QString>> &colonnes);
     // The last value given to the table's auto-increment key; 0 when none was given.
     qint64 LastAutoincValue() const;
 
 private:
+    void chargerColonnes();
+
     TConnexion &m_connexion;
     QString m_nom;
     QStringList m_colonnes;
@@ -132,7 +148,8 @@ private:
 };
 
 // A write that must be all-or-nothing: BEGIN IMMEDIATE (waits for other writers instead of
-// failing), rolled back on destruction unless Commit() was called.
+// failing), rolled back on destruction unless Commit() was called. A transaction opened inside
+// another one is a savepoint of it.
 class TTransaction {
 public:
     explicit TTransaction(TConnexion &connexion);
@@ -143,6 +160,7 @@ public:
 
 private:
     TConnexion &m_connexion;
+    QString m_savepoint; // empty for the outermost transaction
     bool m_terminee = false;
 };
 
