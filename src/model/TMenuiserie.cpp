@@ -1,0 +1,34 @@
+#include "model/TMenuiserie.h"
+
+double TMenuiserie::TotalAchatHt() const
+{
+    return m_quantite * m_tarifs.TotalAchatHt();
+}
+
+double TMenuiserie::TotalHt() const
+{
+    return m_quantite * m_tarifs.TotalHt();
+}
+
+double TMenuiserie::TotalTva() const
+{
+    return m_quantite * m_tarifs.TotalTva();
+}
+
+double TMenuiserie::TotalTtc() const
+{
+    return TotalHt() + TotalTva();
+}
+
+void TMenuiserie::AppliquerPose(const TPose &source)
+{
+    m_pose.setId(source.id());
+    m_pose.setLibelle(source.libelle());
+    m_pose.setCode_export(source.code_export());
+    m_pose.tva().Copier(source.tva());
+}
+
+void TMenuiserie::AppliquerTva(const TTva &source)
+{
+    m_tarifs.AppliquerTva(source);
+}

@@ -1,0 +1,19 @@
+#include "model/TPropriete.h"
+
+#include "platform/Nombres.h"
+
+TPropriete::TPropriete(const QString &id, const QString &valeur)
+    : m_valeur(valeur)
+{
+    setId(id);
+}
+
+void TPropriete::setId(const QString &valeur)
+{
+    m_id = NomNormalise(valeur);
+}
+
+QString TPropriete::NomNormalise(const QString &nom)
+{
+    return LocaleUtilisateur().toUpper(nom);
+}
