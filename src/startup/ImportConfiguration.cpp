@@ -18,14 +18,6 @@ const QStringList &ClesPoseur()
     return cles;
 }
 
-// A missing or blank key is stored as the empty text, never as NULL.
-QString TexteNonNul(QString texte)
-{
-    if (texte.isNull())
-        return QStringLiteral("");
-    return texte;
-}
-
 int NombreDePoseursDeCode(TDMPose &dm, const QString &code)
 {
     // Bound rather than pasted into the text, so that any code, apostrophes included, is found.
@@ -50,7 +42,7 @@ void ImporterPoseurs(TDMPose &dm, const QString &fichierConfiguration)
 
         QStringList valeurs;
         for (const QString &cle : ClesPoseur())
-            valeurs << TexteNonNul(ini.ReadString(section, cle, QString()));
+            valeurs << ini.ReadString(section, cle, QString());
 
         // Exactly one row with this code is updated; none, or an ambiguous several, gets a new row.
         if (NombreDePoseursDeCode(dm, valeurs.constFirst()) == 1)
@@ -82,6 +74,6 @@ void ImporterTva(TDMPose &dm, const QString &fichierConfiguration)
         const QString libelle = ini.ReadString(section, QStringLiteral("Libelle"), QString());
         const double valeur = ini.ReadFloat(section, QStringLiteral("Valeur"), 0);
         if (typeTva >= 0)
-            dm.rxTva.Insert(typeTva, TexteNonNul(libelle), valeur);
+            dm.rxTva.Insert(typeTva, libelle, valeur);
     }
 }
