@@ -92,8 +92,16 @@ void ajouterColonnes(TDMPose &dm, const QString &nomTable,
         auto transaction = verrouEcriture(dm.Orvane);
         table.Open();
         table.Close();
-        if (!table.FindField(colonnes.first().first))
-            table.AddFields(colonnes);
+        if (!table.FindField(colonnes.first().first)) {
+            // A later column that exists already (a file altered by hand) would make the whole
+            // change fail at every start: only the missing ones are added.
+            QVector<QPair<QString, QString>> manquantes;
+            for (const auto &colonne : colonnes) {
+                if (!table.FindField(colonne.first))
+                    manquantes.append(colonne);
+            }
+            table.AddFields(manquantes);
+        }
         terminer(transaction);
     } catch (const EDatabaseError &erreur) {
         ShowMessage(erreur.message());

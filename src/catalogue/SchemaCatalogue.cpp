@@ -9,6 +9,10 @@
 
 #include <cmath>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace {
 struct CodeHote {
     const char *code;
@@ -337,6 +341,12 @@ void construire(const QString &chemin, bool demo)
         throw EFileError(QStringLiteral("Impossible de créer le fichier : ") + chemin);
     }
     temporaire.setAutoRemove(false);
+    // The temporary file was private to its owner; a catalogue is shared like any new file.
+#ifdef Q_OS_UNIX
+    const mode_t masque = umask(0);
+    umask(masque);
+    ::chmod(QFile::encodeName(chemin).constData(), 0666 & ~masque);
+#endif
 }
 } // namespace
 

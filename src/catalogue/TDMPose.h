@@ -79,6 +79,8 @@ public:
     qint64 FieldAsInteger(const QString &colonne) const;
     double FieldAsFloat(const QString &colonne) const;
     bool FieldIsNull(const QString &colonne) const;
+    // The result's column names, in order.
+    const QStringList &FieldNames() const { return m_colonnes; }
 
 private:
     QVariant valeur(const QString &colonne) const;
