@@ -4,6 +4,7 @@
 
 #include <QAtomicInt>
 #include <QComboBox>
+#include <QTableWidgetItem>
 #include <QTreeWidget>
 
 #include <memory>
@@ -11,29 +12,31 @@
 namespace {
 QAtomicInt objetsVivants;
 
-// The object is held through a pointer in the item data; the item data of Qt cannot own it, so
-// every function that removes entries goes through the emptying functions here.
+// The entry's item data holds the only reference: the object goes with the entry.
+using Reference = std::shared_ptr<const TObjectCode>;
 constexpr int roleObjet = Qt::UserRole + 1;
 
-TObjectCode *nouvelObjet(const QString &code)
+QVariant nouvelObjet(const QString &code)
 {
-    objetsVivants.ref();
-    return new TObjectCode(code);
+    return QVariant::fromValue(Reference(std::make_shared<const TObjectCode>(code)));
 }
 
-void liberer(TObjectCode *objet)
+const TObjectCode *objetDeDonnee(const QVariant &donnee)
 {
-    if (!objet)
-        return;
-    delete objet;
-    objetsVivants.deref();
-}
-
-TObjectCode *objetDeDonnee(const QVariant &donnee)
-{
-    return donnee.isValid() ? static_cast<TObjectCode *>(donnee.value<void *>()) : nullptr;
+    return donnee.canConvert<Reference>() ? donnee.value<Reference>().get() : nullptr;
 }
 } // namespace
+
+TObjectCode::TObjectCode(QString code)
+    : Code(std::move(code))
+{
+    objetsVivants.ref();
+}
+
+TObjectCode::~TObjectCode()
+{
+    objetsVivants.deref();
+}
 
 QString CodeDe(const TObjectCode *objet)
 {
@@ -42,15 +45,11 @@ QString CodeDe(const TObjectCode *objet)
 
 void AjouterCode(QComboBox *combo, const QString &libelle, const QString &code)
 {
-    std::unique_ptr<TObjectCode> objet(nouvelObjet(code));
     combo->addItem(libelle);
-    combo->setItemData(combo->count() - 1, QVariant::fromValue<void *>(objet.get()), roleObjet);
-    // The code is also left as plain item data, for views that only read it.
-    combo->setItemData(combo->count() - 1, code, Qt::UserRole);
-    objet.release();
+    combo->setItemData(combo->count() - 1, nouvelObjet(code), roleObjet);
 }
 
-TObjectCode *ObjetDe(const QComboBox *combo, int index)
+const TObjectCode *ObjetDe(const QComboBox *combo, int index)
 {
     if (!combo || index < 0 || index >= combo->count())
         return nullptr;
@@ -74,40 +73,40 @@ QString CodeSelectionne(const QComboBox *combo, int index)
 
 void ViderCombo(QComboBox *combo)
 {
-    for (int i = 0; i < combo->count(); ++i) {
-        liberer(ObjetDe(combo, i));
-        combo->setItemData(i, QVariant(), roleObjet);
-    }
-    combo->clear();
+    combo->clear(); // each entry's data, and with it its object, goes
 }
 
 void AttacherCode(QTreeWidgetItem *ligne, const QString &code)
 {
-    ViderObjet(ligne);
-    ligne->setData(0, roleObjet, QVariant::fromValue<void *>(nouvelObjet(code)));
-    ligne->setData(0, Qt::UserRole, code);
+    ligne->setData(0, roleObjet, nouvelObjet(code));
 }
 
-TObjectCode *ObjetDe(const QTreeWidgetItem *ligne)
+const TObjectCode *ObjetDe(const QTreeWidgetItem *ligne)
 {
     return ligne ? objetDeDonnee(ligne->data(0, roleObjet)) : nullptr;
 }
 
 void ViderObjet(QTreeWidgetItem *ligne)
 {
-    if (!ligne)
-        return;
-    liberer(ObjetDe(ligne));
-    ligne->setData(0, roleObjet, QVariant());
+    if (ligne)
+        ligne->setData(0, roleObjet, QVariant());
+}
+
+void AttacherCode(QTableWidgetItem *cellule, const QString &code)
+{
+    cellule->setData(roleObjet, nouvelObjet(code));
+}
+
+const TObjectCode *ObjetDe(const QTableWidgetItem *cellule)
+{
+    return cellule ? objetDeDonnee(cellule->data(roleObjet)) : nullptr;
 }
 
 void ViderListe(QTreeWidget *liste)
 {
     const bool misesAJour = liste->updatesEnabled();
     liste->setUpdatesEnabled(false);
-    for (int i = 0; i < liste->topLevelItemCount(); ++i)
-        ViderObjet(liste->topLevelItem(i));
-    liste->clear();
+    liste->clear(); // each row's data, and with it its object, goes
     liste->setUpdatesEnabled(misesAJour);
 }
 

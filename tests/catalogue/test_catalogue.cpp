@@ -17,6 +17,7 @@
 #include <QMutex>
 #include <QProcess>
 #include <QSet>
+#include <QTableWidgetItem>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTreeWidget>
@@ -977,10 +978,31 @@ void TestCatalogue::viderListeLibereLesObjets()
     QCOMPARE(CodeDe(ObjetDe(liste.topLevelItem(1))), QStringLiteral("11"));
     QCOMPARE(ObjetDe(liste.topLevelItem(2)), nullptr);
 
+    ViderObjet(liste.topLevelItem(1));
+    QCOMPARE(ObjetDe(liste.topLevelItem(1)), nullptr);
+    QCOMPARE(NombreObjetsCode(), avant + 2);
+
     ViderListe(&liste);
     QCOMPARE(liste.topLevelItemCount(), 0);
     QCOMPARE(NombreObjetsCode(), avant);
     QVERIFY(liste.updatesEnabled());
+
+    // An entry removed without the helpers still frees its object.
+    QComboBox combo;
+    AjouterCode(&combo, QStringLiteral("A"), QStringLiteral("1"));
+    AjouterCode(&combo, QStringLiteral("B"), QStringLiteral("2"));
+    combo.removeItem(0);
+    QCOMPARE(NombreObjetsCode(), avant + 1);
+    {
+        QTableWidgetItem cellule;
+        AttacherCode(&cellule, QStringLiteral("Q7"));
+        QCOMPARE(CodeDe(ObjetDe(&cellule)), QStringLiteral("Q7"));
+        auto *ligne = new QTreeWidgetItem(&liste, {QStringLiteral("seule")});
+        AttacherCode(ligne, QStringLiteral("9"));
+        QCOMPARE(NombreObjetsCode(), avant + 3);
+        delete ligne;
+    }
+    QCOMPARE(NombreObjetsCode(), avant + 1);
 }
 
 ORVANE_TEST_MAIN(TestCatalogue)
