@@ -108,7 +108,7 @@ public:
     bool GetTableExists() const;
     // Loads the column names; raises EDatabaseError when the table does not exist.
     void Open();
-    void Close();
+    void Close(); // the loaded column names stay known
     int RecordCount() const;
     // Column lookup among the loaded definitions, without regard to case.
     bool FindField(const QString &colonne) const;

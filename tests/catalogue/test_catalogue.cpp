@@ -502,10 +502,14 @@ void TestCatalogue::restructurationIdempotente()
     QCOMPARE(lignes(requete, QStringLiteral("SELECT * FROM KestrovaLibelle ORDER BY rowid")),
              lignesApres);
     // A catalogue made current from the start is not changed either.
-    CatalogueTemporaire neuf;
-    const QString avant = schema(neuf);
-    neuf.dm.RestructureBase();
-    QCOMPARE(schema(neuf), avant);
+    {
+        CatalogueTemporaire neuf;
+        QCOMPARE(CheminCatalogue(), neuf.chemin());
+        const QString avant = schema(neuf);
+        neuf.dm.RestructureBase();
+        QCOMPARE(schema(neuf), avant);
+    }
+    QCOMPARE(CheminCatalogue(), catalogue.chemin());
     // cleanup() checks that no message was shown.
 }
 

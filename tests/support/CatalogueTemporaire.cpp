@@ -8,6 +8,7 @@ CatalogueTemporaire::CatalogueTemporaire(Contenu contenu)
 {
     if (!m_dossier.isValid())
         throw EFileError(QStringLiteral("Impossible de créer un dossier temporaire"));
+    m_dossierPrecedent = DossierProgramme();
     DefinirDossierProgramme(m_dossier.path());
     m_chemin = CheminCatalogue();
     if (contenu == Demo)
@@ -21,7 +22,9 @@ CatalogueTemporaire::CatalogueTemporaire(Contenu contenu)
 CatalogueTemporaire::~CatalogueTemporaire()
 {
     dm.Orvane.Close();
-    DefinirDossierProgramme(QString());
+    // A catalogue made inside another one's life gives the folder back to it.
+    if (DossierProgramme() == dossier())
+        DefinirDossierProgramme(m_dossierPrecedent);
 }
 
 void CatalogueTemporaire::executer(const QString &sql)

@@ -7,7 +7,8 @@
 
 // A fresh catalogue for one test: made in a temporary folder (empty, or with the demo data),
 // opened in dm, and that folder made the program's folder, so CheminCatalogue() and the other
-// files beside the program lie there. Everything goes when the object does.
+// files beside the program lie there. Everything goes when the object does, and the program's
+// folder is given back.
 class CatalogueTemporaire {
 public:
     enum Contenu { Vide, Demo };
@@ -29,6 +30,7 @@ public:
 private:
     QTemporaryDir m_dossier; // outlives dm
     QString m_chemin;
+    QString m_dossierPrecedent;
 
 public:
     TDMPose dm;
