@@ -1,5 +1,7 @@
 #include "model/TMenuiserie.h"
 
+#include "model/EchapperXml.h"
+
 double TMenuiserie::TotalAchatHt() const
 {
     return m_quantite * m_tarifs.TotalAchatHt();
@@ -31,4 +33,14 @@ void TMenuiserie::AppliquerPose(const TPose &source)
 void TMenuiserie::AppliquerTva(const TTva &source)
 {
     m_tarifs.AppliquerTva(source);
+}
+
+QString TMenuiserie::GetXml() const
+{
+    return QStringLiteral("<menuiserie") + AttributXml(QStringLiteral("code"), m_code) +
+           AttributXml(QStringLiteral("libelle"), m_libelle) +
+           AttributXml(QStringLiteral("description"), m_description) +
+           AttributXml(QStringLiteral("quantite"), EntierXml(m_quantite)) + QStringLiteral(">\n") +
+           m_pose.GetXml() + m_proprietes.GetXml() + m_tarifs.GetXml() +
+           QStringLiteral("</menuiserie>\n");
 }

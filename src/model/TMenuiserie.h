@@ -43,6 +43,9 @@ public:
     // Gives every tariff line of the item the rate source.
     void AppliquerTva(const TTva &source);
 
+    // The item's menuiserie element, with its pose, proprietes and tarifs inside.
+    QString GetXml() const;
+
 private:
     QString m_code;
     QString m_libelle;

@@ -1,5 +1,6 @@
 #include "model/TMenuiseries.h"
 
+#include "model/EchapperXml.h"
 #include "platform/Nombres.h"
 
 namespace {
@@ -63,4 +64,12 @@ void TMenuiseries::AppliquerTva(const TTva &source)
 {
     for (TMenuiserie &menuiserie : *this)
         menuiserie.AppliquerTva(source);
+}
+
+QString TMenuiseries::GetXml() const
+{
+    QString xml = QStringLiteral("<menuiseries>\n");
+    for (const TMenuiserie &menuiserie : *this)
+        xml += menuiserie.GetXml();
+    return xml + QStringLiteral("</menuiseries>\n");
 }

@@ -19,4 +19,7 @@ public:
 
     void AppliquerPose(const TPose &source);
     void AppliquerTva(const TTva &source);
+
+    // The menuiseries element around the items' elements; written even when empty.
+    QString GetXml() const;
 };

@@ -26,6 +26,12 @@ public:
     // Takes the type, rate and label of source into the installation type's VAT rate.
     void SetTva(const TTva &source);
 
+    // The pose element of the exchange file: the opening tag with id, libelle and code_export;
+    // then the tva element and the closing tag; GetXml is the two joined.
+    QString GetXmlDebut() const;
+    QString GetXmlFin() const;
+    virtual QString GetXml() const;
+
 private:
     QString m_id;
     QString m_libelle;

@@ -59,6 +59,12 @@ public:
     // Sum of the prices of the chosen options, excluding VAT.
     double TotalLivraisonHt() const;
 
+    // The four option elements, livraison to livraison_manutention, each with choix, prix and
+    // code_export.
+    QString GetXmlLivraisons() const;
+    // The quote's pose element: the options sit inside it, before its tva.
+    QString GetXml() const override;
+
 private:
     bool m_livraison_choix = false;
     double m_livraison_prix = 0;

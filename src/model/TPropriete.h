@@ -20,6 +20,9 @@ public:
     // The form in which property names are stored and compared.
     static QString NomNormalise(const QString &nom);
 
+    // The propriete element with id and valeur.
+    QString GetXml() const;
+
 private:
     QString m_id;
     QString m_valeur;

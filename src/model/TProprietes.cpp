@@ -1,5 +1,6 @@
 #include "model/TProprietes.h"
 
+#include "model/EchapperXml.h"
 #include "platform/Nombres.h"
 
 #include <memory>
@@ -40,4 +41,12 @@ QString TProprietes::ValeurDe(const QString &nom) const
     const qint64 perimetre =
         2 * (qint64(StrToIntDef(hauteur->valeur(), 0)) + qint64(StrToIntDef(largeur->valeur(), 0)));
     return QString::number(perimetre);
+}
+
+QString TProprietes::GetXml() const
+{
+    QString xml = QStringLiteral("<proprietes>\n");
+    for (const TPropriete &propriete : *this)
+        xml += propriete.GetXml();
+    return xml + QStringLiteral("</proprietes>\n");
 }

@@ -19,4 +19,7 @@ public:
     // derived from HAUTEUR and LARGEUR ("0" when either is missing); any other missing property
     // gives the empty text.
     QString ValeurDe(const QString &nom) const;
+
+    // The proprietes element around the properties' elements; written even when empty.
+    QString GetXml() const;
 };

@@ -1,5 +1,7 @@
 #include "model/TQuincaillerie.h"
 
+#include "model/EchapperXml.h"
+
 void TQuincaillerie::Copier(const TQuincaillerie &source)
 {
     m_id = source.m_id;
@@ -12,4 +14,18 @@ void TQuincaillerie::Copier(const TQuincaillerie &source)
     m_quantite = source.m_quantite;
     m_secable = source.m_secable;
     m_code_export = source.m_code_export;
+}
+
+QString TQuincaillerie::GetXml() const
+{
+    return QStringLiteral("<quincaillerie") + AttributXml(QStringLiteral("id"), m_id) +
+           AttributXml(QStringLiteral("libelle"), m_libelle) +
+           AttributXml(QStringLiteral("libelle2"), m_libelle2) +
+           AttributXml(QStringLiteral("tarif_vente"), MontantXml(m_tarif_vente)) +
+           AttributXml(QStringLiteral("tarif_achat"), MontantXml(m_tarif_achat)) +
+           AttributXml(QStringLiteral("nb_pieces"), MontantXml(m_nb_pieces)) +
+           AttributXml(QStringLiteral("nb_pieces_ml"), MontantXml(m_nb_pieces_ml)) +
+           AttributXml(QStringLiteral("quantite"), MontantXml(m_quantite)) +
+           AttributXml(QStringLiteral("secable"), EntierXml(m_secable)) +
+           AttributXml(QStringLiteral("code_export"), m_code_export) + QStringLiteral("/>\n");
 }

@@ -33,6 +33,9 @@ public:
     // Takes every field of source.
     void Copier(const TQuincaillerie &source);
 
+    // The line's quincaillerie element of the exchange file.
+    QString GetXml() const;
+
 private:
     QString m_id;
     QString m_libelle;

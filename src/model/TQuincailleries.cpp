@@ -1,5 +1,7 @@
 #include "model/TQuincailleries.h"
 
+#include "model/EchapperXml.h"
+
 TQuincaillerie *TQuincailleries::Chercher(const QString &id)
 {
     for (TQuincaillerie &ligne : *this)
@@ -40,4 +42,12 @@ double TQuincailleries::TotalTva() const
 double TQuincailleries::TotalTtc() const
 {
     return TotalHt() + TotalTva();
+}
+
+QString TQuincailleries::GetXml() const
+{
+    QString xml = QStringLiteral("<quincailleries>\n");
+    for (const TQuincaillerie &quincaillerie : *this)
+        xml += quincaillerie.GetXml();
+    return xml + QStringLiteral("</quincailleries>\n");
 }

@@ -24,6 +24,9 @@ public:
     double TotalTva() const;
     double TotalTtc() const;
 
+    // The quincailleries element around the lines' elements; written even when empty.
+    QString GetXml() const;
+
 private:
     double m_taux_tva;
 };

@@ -49,6 +49,9 @@ public:
     // Takes the type, rate and label of source into the line's VAT rate.
     void SetTva(const TTva &source);
 
+    // The line's tarif element, with its poseur, tva and quincailleries inside.
+    QString GetXml() const;
+
 private:
     QString m_id;
     QString m_libelle;

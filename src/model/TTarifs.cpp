@@ -1,5 +1,7 @@
 #include "model/TTarifs.h"
 
+#include "model/EchapperXml.h"
+
 double TTarifs::TotalAchatHt() const
 {
     double total = 0;
@@ -50,4 +52,12 @@ void TTarifs::AppliquerTva(const TTva &source)
 {
     for (TTarif &ligne : *this)
         ligne.tva().Copier(source);
+}
+
+QString TTarifs::GetXml() const
+{
+    QString xml = QStringLiteral("<tarifs>\n");
+    for (const TTarif &tarif : *this)
+        xml += tarif.GetXml();
+    return xml + QStringLiteral("</tarifs>\n");
 }

@@ -15,4 +15,7 @@ public:
 
     // Gives every line the rate source.
     void AppliquerTva(const TTva &source);
+
+    // The tarifs element around the lines' elements; written even when empty.
+    QString GetXml() const;
 };

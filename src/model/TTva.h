@@ -21,6 +21,9 @@ public:
     // Takes the type, label and rate of source.
     void Copier(const TTva &source);
 
+    // The rate's element of the exchange file: tva with type_tva, libelle and valeur.
+    QString GetXml() const;
+
 private:
     int m_type_tva = -1;
     QString m_libelle;
