@@ -1,0 +1,122 @@
+#include "pricing/ContraintesCategorie.h"
+
+#include "catalogue/TDMPose.h"
+#include "model/TMenuiserie.h"
+#include "platform/Nombres.h"
+
+namespace {
+// Dimensions and limits are whole numbers; anything else (blank, "1 000", "12,5") counts as 0.
+int entierOuZero(const QString &texte)
+{
+    return StrToIntDef(texte, 0);
+}
+
+bool comparer(int valeur, const QString &operateur, int limite)
+{
+    if (operateur == u"=")
+        return valeur == limite;
+    if (operateur == u">")
+        return valeur > limite;
+    if (operateur == u">=")
+        return valeur >= limite;
+    if (operateur == u"<")
+        return valeur < limite;
+    if (operateur == u"<=")
+        return valeur <= limite;
+    return false;
+}
+} // namespace
+
+bool EvaluerContrainte(const QString &code, const QString &operateur, const QString &limite,
+                       const TMenuiserie &menuiserie)
+{
+    const TProprietes &proprietes = menuiserie.proprietes();
+    const int l = entierOuZero(limite);
+    if (code == u"PERIMETRE" || code == u"VANTAIL" || code == u"HAUTEUR" || code == u"LARGEUR")
+        return comparer(entierOuZero(proprietes.ValeurDe(code)), operateur, l);
+    if (code == u"LARGEUR_VANTAIL") {
+        const int largeur = entierOuZero(proprietes.ValeurDe(QStringLiteral("LARGEUR")));
+        const int vantaux = entierOuZero(proprietes.ValeurDe(QStringLiteral("VANTAIL")));
+        if (vantaux < 1)
+            return false;
+        return comparer(largeur / vantaux, operateur, l);
+    }
+    return false;
+}
+
+bool CategorieAutorisee(TDMPose &dm, const QString &idCategorie, const TMenuiserie &menuiserie)
+{
+    TRequete &q = dm.qryComparaison;
+    q.SetSQL(QStringLiteral("select o.Code as Code, c.operateur as Operateur, c.valeur as Valeur") +
+             QStringLiteral(" FROM CategorieContrainte c, Operande o") +
+             QStringLiteral(" WHERE c.IdOperande = o.IdOperande") +
+             QStringLiteral(" AND c.IdCategorie = :IdCategorie"));
+    q.SetParamText(QStringLiteral("IdCategorie"), idCategorie);
+    q.Open();
+    bool autorisee = true;
+    for (; autorisee && !q.Eof(); q.Next())
+        autorisee = EvaluerContrainte(q.FieldAsString(QStringLiteral("Code")),
+                                      q.FieldAsString(QStringLiteral("Operateur")),
+                                      q.FieldAsString(QStringLiteral("Valeur")), menuiserie);
+    q.ClearParams();
+    q.Close();
+    return autorisee;
+}
+
+QVector<TTarifOffert> TarifsOfferts(TDMPose &dm, const QString &idPose,
+                                    const TMenuiserie &menuiserie, bool sansFiltrage)
+{
+    TRequete &tarifs = dm.qrySelect;
+    tarifs.SetSQL(QStringLiteral("SELECT IdTarif, IdPose, IdCategorie, IdPoseur, Prix") +
+                  QStringLiteral(" FROM Tarif") + QStringLiteral(" WHERE IdPose = :IdPose") +
+                  QStringLiteral(" AND IdPoseur = :IdPoseur") +
+                  QStringLiteral(" ORDER BY IdTarif"));
+    tarifs.SetParamText(QStringLiteral("IdPose"), idPose);
+    tarifs.SetParamText(QStringLiteral("IdPoseur"), QStringLiteral("0"));
+    tarifs.Open();
+
+    // The host code is bound, never pasted into the text: a code holding an apostrophe would
+    // break the statement.
+    TRequete &categories = dm.qrySousSelect;
+    QString sql =
+        QStringLiteral("SELECT c.IdCategorie as IdCategorie, c.IdCategorieType as "
+                       "IdCategorieType, ct.Libelle as CategorieTypeLibelle, c.Libelle as "
+                       "CategorieLibelle") +
+        QStringLiteral(" FROM Categorie c, CategorieType ct") +
+        QStringLiteral(" WHERE c.IdCategorieType = ct.IdCategorieType");
+    const TPropriete *code =
+        menuiserie.proprietes().Chercher(QStringLiteral("KESTROVA_LIBELLE_CODE"));
+    const bool filtreCode = code && !sansFiltrage;
+    if (filtreCode)
+        sql += QStringLiteral(" AND ct.KestrovaLibelle = :KestrovaLibelle ");
+    sql += QStringLiteral(" ORDER BY ct.Libelle ASC, c.Libelle ASC");
+    categories.SetSQL(sql);
+    if (filtreCode)
+        categories.SetParamText(QStringLiteral("KestrovaLibelle"), code->valeur());
+    categories.Open();
+
+    QVector<TTarifOffert> offerts;
+    for (; !tarifs.Eof(); tarifs.Next()) {
+        TTarifOffert tarif;
+        tarif.idTarif = tarifs.FieldAsString(QStringLiteral("IdTarif"));
+        const QString idCategorie = tarifs.FieldAsString(QStringLiteral("IdCategorie"));
+        tarif.prixNul = tarifs.FieldIsNull(QStringLiteral("Prix"));
+        tarif.prix = tarifs.FieldAsFloat(QStringLiteral("Prix"));
+        for (categories.First(); !categories.Eof(); categories.Next()) {
+            if (categories.FieldAsString(QStringLiteral("IdCategorie")) != idCategorie)
+                continue;
+            const QString type = categories.FieldAsString(QStringLiteral("CategorieTypeLibelle"));
+            const QString libelle = categories.FieldAsString(QStringLiteral("CategorieLibelle"));
+            tarif.libelle = libelle.isEmpty() ? type : type + u' ' + libelle;
+        }
+        if ((CategorieAutorisee(dm, idCategorie, menuiserie) || sansFiltrage) &&
+            !tarif.libelle.isEmpty())
+            offerts.append(tarif);
+    }
+
+    tarifs.Close();
+    categories.Close();
+    tarifs.ClearParams();
+    categories.ClearParams();
+    return offerts;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+class TDMPose;
+class TMenuiserie;
+
+// Whether a joinery item's dimensions satisfy every constraint of a category. A category without
+// constraints is always allowed. Used by the tariff choice and by the pre-filling of tariff lines.
+bool CategorieAutorisee(TDMPose &dm, const QString &idCategorie, const TMenuiserie &menuiserie);
+
+// One constraint: the item's value for the operand code compared with the limit by the operator
+// ("=", ">", ">=", "<", "<="; exact text). Values and limit are whole numbers, 0 when they are
+// not; an unknown code or operator never holds.
+bool EvaluerContrainte(const QString &code, const QString &operateur, const QString &limite,
+                       const TMenuiserie &menuiserie);
+
+// A general tariff offered for an item: its identifier, its label (category type and category),
+// and its price, which may be null in the catalogue.
+struct TTarifOffert {
+    QString idTarif;
+    QString libelle;
+    bool prixNul = false;
+    double prix = 0;
+};
+
+// The general tariffs of installation type idPose offered for the item, in identifier order:
+// those of a typed category whose type carries the item's host code and whose constraints the
+// item satisfies; sansFiltrage lifts both filters, but a category without a type (or gone) is
+// never offered.
+QVector<TTarifOffert> TarifsOfferts(TDMPose &dm, const QString &idPose,
+                                    const TMenuiserie &menuiserie, bool sansFiltrage);
