@@ -42,4 +42,5 @@ void TFicheMain::timerLancementTimer()
     hide();
     m_codeSortie = ExecuterLancement(m_dm, m_arguments, this);
     close();
+    emit LancementTermine(m_codeSortie);
 }

@@ -13,7 +13,7 @@ class TFicheMain;
 }
 
 // The start-up window: shows the logo while the program starts, then, on the first tick of its
-// timer, hides itself, runs the launch and closes, which ends the program.
+// timer, hides itself, runs the launch and closes, which ends the program (LancementTermine).
 class TFicheMain : public QWidget {
     Q_OBJECT
 public:
@@ -29,6 +29,10 @@ public:
 
 public slots:
     void timerLancementTimer();
+
+signals:
+    // The launch is over and the window closed: the program ends with this status.
+    void LancementTermine(int codeSortie);
 
 private:
     TDMPose &m_dm;
