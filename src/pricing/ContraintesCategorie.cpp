@@ -4,6 +4,8 @@
 #include "model/TMenuiserie.h"
 #include "platform/Nombres.h"
 
+#include <QHash>
+
 namespace {
 // Dimensions and limits are whole numbers; anything else (blank, "1 000", "12,5") counts as 0.
 int entierOuZero(const QString &texte)
@@ -95,23 +97,39 @@ QVector<TTarifOffert> TarifsOfferts(TDMPose &dm, const QString &idPose,
         categories.SetParamText(QStringLiteral("KestrovaLibelle"), code->valeur());
     categories.Open();
 
+    // The category labels are read once; a tariff's category is looked up by its identifier.
+    QHash<QString, QString> libelles;
+    libelles.reserve(categories.RecordCount());
+    for (; !categories.Eof(); categories.Next()) {
+        const QString type = categories.FieldAsString(QStringLiteral("CategorieTypeLibelle"));
+        const QString libelle = categories.FieldAsString(QStringLiteral("CategorieLibelle"));
+        libelles.insert(categories.FieldAsString(QStringLiteral("IdCategorie")),
+                        libelle.isEmpty() ? type : type + u' ' + libelle);
+    }
+    // Many tariffs share a category: its constraints are evaluated once per list.
+    QHash<QString, bool> autorisees;
+
     QVector<TTarifOffert> offerts;
+    offerts.reserve(tarifs.RecordCount());
     for (; !tarifs.Eof(); tarifs.Next()) {
+        const QString idCategorie = tarifs.FieldAsString(QStringLiteral("IdCategorie"));
+        const QString libelle = libelles.value(idCategorie);
+        if (libelle.isEmpty())
+            continue;
+        if (!sansFiltrage) {
+            auto autorisee = autorisees.find(idCategorie);
+            if (autorisee == autorisees.end())
+                autorisee =
+                    autorisees.insert(idCategorie, CategorieAutorisee(dm, idCategorie, menuiserie));
+            if (!*autorisee)
+                continue;
+        }
         TTarifOffert tarif;
         tarif.idTarif = tarifs.FieldAsString(QStringLiteral("IdTarif"));
-        const QString idCategorie = tarifs.FieldAsString(QStringLiteral("IdCategorie"));
+        tarif.libelle = libelle;
         tarif.prixNul = tarifs.FieldIsNull(QStringLiteral("Prix"));
         tarif.prix = tarifs.FieldAsFloat(QStringLiteral("Prix"));
-        for (categories.First(); !categories.Eof(); categories.Next()) {
-            if (categories.FieldAsString(QStringLiteral("IdCategorie")) != idCategorie)
-                continue;
-            const QString type = categories.FieldAsString(QStringLiteral("CategorieTypeLibelle"));
-            const QString libelle = categories.FieldAsString(QStringLiteral("CategorieLibelle"));
-            tarif.libelle = libelle.isEmpty() ? type : type + u' ' + libelle;
-        }
-        if ((CategorieAutorisee(dm, idCategorie, menuiserie) || sansFiltrage) &&
-            !tarif.libelle.isEmpty())
-            offerts.append(tarif);
+        offerts.append(tarif);
     }
 
     tarifs.Close();
