@@ -7,7 +7,8 @@ class TDMPose;
 class TMenuiserie;
 
 // Whether a joinery item's dimensions satisfy every constraint of a category. A category without
-// constraints is always allowed. Used by the tariff choice and by the pre-filling of tariff lines.
+// constraints is always allowed. Used by the tariff choice and by the pre-filling of tariff lines;
+// reads the constraints through qryComparaison only, so it may run while qrySelect is being walked.
 bool CategorieAutorisee(TDMPose &dm, const QString &idCategorie, const TMenuiserie &menuiserie);
 
 // One constraint: the item's value for the operand code compared with the limit by the operator
@@ -28,6 +29,6 @@ struct TTarifOffert {
 // The general tariffs of installation type idPose offered for the item, in identifier order:
 // those of a typed category whose type carries the item's host code and whose constraints the
 // item satisfies; sansFiltrage lifts both filters, but a category without a type (or gone) is
-// never offered.
+// never offered. Uses qrySelect and qrySousSelect (and qryComparaison).
 QVector<TTarifOffert> TarifsOfferts(TDMPose &dm, const QString &idPose,
                                     const TMenuiserie &menuiserie, bool sansFiltrage);
