@@ -46,7 +46,7 @@ bool EvaluerContrainte(const QString &code, const QString &operateur, const QStr
     return false;
 }
 
-bool CategorieAutorisee(TDMPose &dm, const QString &idCategorie, const TMenuiserie &menuiserie)
+QVector<TContrainte> ContraintesDe(TDMPose &dm, const QString &idCategorie)
 {
     TRequete &q = dm.qryComparaison;
     q.SetSQL(QStringLiteral("select o.Code as Code, c.operateur as Operateur, c.valeur as Valeur") +
@@ -55,14 +55,28 @@ bool CategorieAutorisee(TDMPose &dm, const QString &idCategorie, const TMenuiser
              QStringLiteral(" AND c.IdCategorie = :IdCategorie"));
     q.SetParamText(QStringLiteral("IdCategorie"), idCategorie);
     q.Open();
-    bool autorisee = true;
-    for (; autorisee && !q.Eof(); q.Next())
-        autorisee = EvaluerContrainte(q.FieldAsString(QStringLiteral("Code")),
-                                      q.FieldAsString(QStringLiteral("Operateur")),
-                                      q.FieldAsString(QStringLiteral("Valeur")), menuiserie);
+    QVector<TContrainte> contraintes;
+    contraintes.reserve(q.RecordCount());
+    for (; !q.Eof(); q.Next())
+        contraintes.append({q.FieldAsString(QStringLiteral("Code")),
+                            q.FieldAsString(QStringLiteral("Operateur")),
+                            q.FieldAsString(QStringLiteral("Valeur"))});
     q.ClearParams();
     q.Close();
-    return autorisee;
+    return contraintes;
+}
+
+bool ContraintesSatisfaites(const QVector<TContrainte> &contraintes, const TMenuiserie &menuiserie)
+{
+    for (const TContrainte &c : contraintes)
+        if (!EvaluerContrainte(c.code, c.operateur, c.limite, menuiserie))
+            return false;
+    return true;
+}
+
+bool CategorieAutorisee(TDMPose &dm, const QString &idCategorie, const TMenuiserie &menuiserie)
+{
+    return ContraintesSatisfaites(ContraintesDe(dm, idCategorie), menuiserie);
 }
 
 QVector<TTarifOffert> TarifsOfferts(TDMPose &dm, const QString &idPose,

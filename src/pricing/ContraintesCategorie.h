@@ -11,6 +11,18 @@ class TMenuiserie;
 // reads the constraints through qryComparaison only, so it may run while qrySelect is being walked.
 bool CategorieAutorisee(TDMPose &dm, const QString &idCategorie, const TMenuiserie &menuiserie);
 
+// A constraint of a category as stored: operand code, operator and limit, as text.
+struct TContrainte {
+    QString code;
+    QString operateur;
+    QString limite;
+};
+
+// The constraints of a category, read through qryComparaison.
+QVector<TContrainte> ContraintesDe(TDMPose &dm, const QString &idCategorie);
+// Whether the item satisfies every one of them (true for none).
+bool ContraintesSatisfaites(const QVector<TContrainte> &contraintes, const TMenuiserie &menuiserie);
+
 // One constraint: the item's value for the operand code compared with the limit by the operator
 // ("=", ">", ">=", "<", "<="; exact text). Values and limit are whole numbers, 0 when they are
 // not; an unknown code or operator never holds.
