@@ -8,7 +8,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-ApplicationOrvane::ApplicationOrvane(int &argc, char **argv) : QApplication(argc, argv)
+ApplicationOrvane::ApplicationOrvane(int &argc, char **argv)
+    : QApplication(argc, argv)
 {
     setApplicationName(TitreApplication());
     setApplicationDisplayName(TitreApplication());

@@ -30,8 +30,23 @@ void DefinirDossierProgramme(const QString &dossier)
     dossierForce() = dossier.isEmpty() ? QString() : avecSeparateur(QDir::cleanPath(dossier));
 }
 
-QString CheminCatalogue() { return DossierProgramme() + QStringLiteral("Orvane.abs"); }
-QString CheminLogo() { return DossierProgramme() + QStringLiteral("Orvane.bmp"); }
-QString CheminParametresModule() { return DossierProgramme() + QStringLiteral("Module_Orvane.ini"); }
-QString DossierArchives() { return DossierProgramme() + QStringLiteral("Xml/"); }
-QString TitreApplication() { return QStringLiteral("Orvane"); }
+QString CheminCatalogue()
+{
+    return DossierProgramme() + QStringLiteral("Orvane.abs");
+}
+QString CheminLogo()
+{
+    return DossierProgramme() + QStringLiteral("Orvane.bmp");
+}
+QString CheminParametresModule()
+{
+    return DossierProgramme() + QStringLiteral("Module_Orvane.ini");
+}
+QString DossierArchives()
+{
+    return DossierProgramme() + QStringLiteral("Xml/");
+}
+QString TitreApplication()
+{
+    return QStringLiteral("Orvane");
+}

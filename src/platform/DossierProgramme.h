@@ -12,4 +12,4 @@ QString CheminLogo();             // "Orvane.bmp"
 QString CheminParametresModule(); // "Module_Orvane.ini"
 QString DossierArchives();        // "Xml/", ending in a separator
 
-QString TitreApplication();       // "Orvane", caption of every message box
+QString TitreApplication(); // "Orvane", caption of every message box

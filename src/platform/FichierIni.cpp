@@ -34,7 +34,8 @@ QString valeurLue(QString valeur)
 }
 } // namespace
 
-TIniFile::TIniFile(QString chemin) : m_chemin(std::move(chemin))
+TIniFile::TIniFile(QString chemin)
+    : m_chemin(std::move(chemin))
 {
     charger();
 }
@@ -101,7 +102,8 @@ bool TIniFile::ValueExists(const QString &section, const QString &cle) const
     return debut >= 0 && ligneCle(debut, cle, nullptr) >= 0;
 }
 
-QString TIniFile::ReadString(const QString &section, const QString &cle, const QString &defaut) const
+QString TIniFile::ReadString(const QString &section, const QString &cle,
+                             const QString &defaut) const
 {
     const int debut = ligneSection(section);
     QString valeur;

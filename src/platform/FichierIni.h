@@ -17,7 +17,8 @@ public:
     bool SectionExists(const QString &section) const;
     bool ValueExists(const QString &section, const QString &cle) const;
     QString ReadString(const QString &section, const QString &cle, const QString &defaut) const;
-    // A value that is not a whole number (ReadFloat: a real in the user's format) gives the default.
+    // A value that is not a whole number (ReadFloat: a real in the user's format) gives the
+    // default.
     int ReadInteger(const QString &section, const QString &cle, int defaut) const;
     double ReadFloat(const QString &section, const QString &cle, double defaut) const;
 

@@ -19,7 +19,10 @@ public:
     void afficherErreur(const QString &texte) override { afficherMessage(texte); }
     int executerModal(QDialog &) override { return 0; }
     QString choisirFichierOuvrir(QWidget *, const ChoixFichier &) override { return QString(); }
-    QString choisirFichierEnregistrer(QWidget *, const ChoixFichier &) override { return QString(); }
+    QString choisirFichierEnregistrer(QWidget *, const ChoixFichier &) override
+    {
+        return QString();
+    }
 };
 
 Interactions *&installees()
@@ -54,11 +57,26 @@ void definirInteractionsParDefaut(Interactions *i)
 {
     parDefaut() = i;
 }
-void ShowMessage(const QString &texte) { interactions().afficherMessage(texte); }
-bool Confirmer(const QString &texte) { return interactions().confirmer(texte); }
-bool QuestionOuiNon(const QString &texte) { return interactions().questionOuiNon(texte); }
-void AfficherErreurStandard(const QString &texte) { interactions().afficherErreur(texte); }
-int ExecuterModal(QDialog &dialogue) { return interactions().executerModal(dialogue); }
+void ShowMessage(const QString &texte)
+{
+    interactions().afficherMessage(texte);
+}
+bool Confirmer(const QString &texte)
+{
+    return interactions().confirmer(texte);
+}
+bool QuestionOuiNon(const QString &texte)
+{
+    return interactions().questionOuiNon(texte);
+}
+void AfficherErreurStandard(const QString &texte)
+{
+    interactions().afficherErreur(texte);
+}
+int ExecuterModal(QDialog &dialogue)
+{
+    return interactions().executerModal(dialogue);
+}
 QString ChoisirFichierOuvrir(QWidget *parent, const ChoixFichier &choix)
 {
     return interactions().choisirFichierOuvrir(parent, choix);

@@ -50,8 +50,8 @@ double StrToFloat(const QString &texte)
 {
     double v = 0;
     if (!TryStrToFloat(texte, v))
-        throw EConvertError(QStringLiteral("'%1' n'est pas une valeur à virgule flottante correcte")
-                                .arg(texte));
+        throw EConvertError(
+            QStringLiteral("'%1' n'est pas une valeur à virgule flottante correcte").arg(texte));
     return v;
 }
 
@@ -85,7 +85,8 @@ int StrToInt(const QString &texte)
 {
     int v = 0;
     if (!TryStrToInt(texte, v))
-        throw EConvertError(QStringLiteral("'%1' n'est pas une valeur entière correcte").arg(texte));
+        throw EConvertError(
+            QStringLiteral("'%1' n'est pas une valeur entière correcte").arg(texte));
     return v;
 }
 

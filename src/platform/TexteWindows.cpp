@@ -22,10 +22,11 @@ QByteArray EncoderWindows1252(const QString &texte)
             QStringEncoder un("windows-1252");
             const QByteArray b = un.encode(QString(c));
             if (un.hasError())
-                throw EConvertError(QStringLiteral("Le caractère « %1 » (U+%2) ne peut pas être écrit "
-                                                   "dans le jeu de caractères Windows-1252")
-                                        .arg(QString(c))
-                                        .arg(c.unicode(), 4, 16, QLatin1Char('0')));
+                throw EConvertError(
+                    QStringLiteral("Le caractère « %1 » (U+%2) ne peut pas être écrit "
+                                   "dans le jeu de caractères Windows-1252")
+                        .arg(QString(c))
+                        .arg(c.unicode(), 4, 16, QLatin1Char('0')));
         }
         throw EConvertError(QStringLiteral("Le texte ne peut pas être écrit en Windows-1252"));
     }

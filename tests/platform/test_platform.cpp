@@ -194,18 +194,42 @@ void TestPlatform::iniLecture_data()
     QTest::addColumn<int>("entier");
     QTest::addColumn<double>("reel");
     // Defaults: "?" for text, -1 for integers, 0 for reals.
-    QTest::newRow("casse de la section et de la clé") << "tva0" << "typetva" << "1" << 1 << 1.0;
-    QTest::newRow("virgule gardée") << "TVA0" << "Valeur" << "5,5" << -1 << 5.5;
-    QTest::newRow("point refusé en réel") << "TVA1" << "Valeur" << "5.5" << -1 << 0.0;
-    QTest::newRow("blancs autour") << "TVA1" << "Libelle" << "TVA normale" << -1 << 0.0;
-    QTest::newRow("guillemets") << "TVA1" << "Code" << "a;b" << -1 << 0.0;
-    QTest::newRow("barre oblique inverse") << "Poseur0" << "Dossier" << "C:\\Temp\\new" << -1 << 0.0;
-    QTest::newRow("accent Windows-1252") << "Poseur0" << "Nom" << "Sébastien & Fils" << -1 << 0.0;
-    QTest::newRow("valeur vide") << "Poseur0" << "Fax" << "" << -1 << 0.0;
-    QTest::newRow("clé absente") << "Poseur0" << "Mail" << "?" << -1 << 0.0;
-    QTest::newRow("section absente") << "Poseur9" << "Nom" << "?" << -1 << 0.0;
-    QTest::newRow("commentaire ignoré") << "Poseur0" << ";Nom" << "?" << -1 << 0.0;
-    QTest::newRow("première occurrence") << "Poseur" << "Nb" << "2" << 2 << 2.0;
+    QTest::newRow("casse de la section et de la clé") << "tva0"
+                                                      << "typetva"
+                                                      << "1" << 1 << 1.0;
+    QTest::newRow("virgule gardée") << "TVA0"
+                                    << "Valeur"
+                                    << "5,5" << -1 << 5.5;
+    QTest::newRow("point refusé en réel") << "TVA1"
+                                          << "Valeur"
+                                          << "5.5" << -1 << 0.0;
+    QTest::newRow("blancs autour") << "TVA1"
+                                   << "Libelle"
+                                   << "TVA normale" << -1 << 0.0;
+    QTest::newRow("guillemets") << "TVA1"
+                                << "Code"
+                                << "a;b" << -1 << 0.0;
+    QTest::newRow("barre oblique inverse") << "Poseur0"
+                                           << "Dossier"
+                                           << "C:\\Temp\\new" << -1 << 0.0;
+    QTest::newRow("accent Windows-1252") << "Poseur0"
+                                         << "Nom"
+                                         << "Sébastien & Fils" << -1 << 0.0;
+    QTest::newRow("valeur vide") << "Poseur0"
+                                 << "Fax"
+                                 << "" << -1 << 0.0;
+    QTest::newRow("clé absente") << "Poseur0"
+                                 << "Mail"
+                                 << "?" << -1 << 0.0;
+    QTest::newRow("section absente") << "Poseur9"
+                                     << "Nom"
+                                     << "?" << -1 << 0.0;
+    QTest::newRow("commentaire ignoré") << "Poseur0"
+                                        << ";Nom"
+                                        << "?" << -1 << 0.0;
+    QTest::newRow("première occurrence") << "Poseur"
+                                         << "Nb"
+                                         << "2" << 2 << 2.0;
 }
 
 void TestPlatform::iniLecture()
@@ -234,16 +258,17 @@ void TestPlatform::iniEcritureGardeLeReste()
 {
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath(QStringLiteral("Module_Orvane.ini"));
-    const QByteArray avant = EncoderWindows1252(QStringLiteral(
-        "; réglages\r\n[Marge]\r\nmini=10\r\nAutre=é\r\n\r\n[Divers]\r\nCle=1\r\n"));
+    const QByteArray avant = EncoderWindows1252(
+        QStringLiteral("; réglages\r\n[Marge]\r\nmini=10\r\nAutre=é\r\n\r\n[Divers]\r\nCle=1\r\n"));
     ecrire(chemin, avant);
     TIniFile ini(chemin);
     ini.WriteFloat(QStringLiteral("MARGE"), QStringLiteral("Mini"), 12.5);
     ini.WriteString(QStringLiteral("Divers"), QStringLiteral("Nouvelle"), QStringLiteral("oui"));
     ini.WriteInteger(QStringLiteral("Neuve"), QStringLiteral("N"), 3);
-    QCOMPARE(DecoderWindows1252(lire(chemin)),
-             QStringLiteral("; réglages\r\n[Marge]\r\nMini=12,5\r\nAutre=é\r\n\r\n[Divers]\r\nCle=1\r\n"
-                            "Nouvelle=oui\r\n\r\n[Neuve]\r\nN=3\r\n"));
+    QCOMPARE(
+        DecoderWindows1252(lire(chemin)),
+        QStringLiteral("; réglages\r\n[Marge]\r\nMini=12,5\r\nAutre=é\r\n\r\n[Divers]\r\nCle=1\r\n"
+                       "Nouvelle=oui\r\n\r\n[Neuve]\r\nN=3\r\n"));
     const TIniFile relu(chemin);
     QCOMPARE(relu.ReadFloat(QStringLiteral("Marge"), QStringLiteral("Mini"), 0), 12.5);
     QVERIFY(relu.SectionExists(QStringLiteral("neuve")));
@@ -265,13 +290,15 @@ void TestPlatform::iniUtf8AvecBom()
 {
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath(QStringLiteral("utf8.ini"));
-    ecrire(chemin, QByteArray("\xEF\xBB\xBF[Poseur0]\nNom=") + QStringLiteral("Hélène").toUtf8() + "\n");
+    ecrire(chemin,
+           QByteArray("\xEF\xBB\xBF[Poseur0]\nNom=") + QStringLiteral("Hélène").toUtf8() + "\n");
     TIniFile ini(chemin);
     QCOMPARE(ini.ReadString(QStringLiteral("Poseur0"), QStringLiteral("Nom"), QString()),
              QStringLiteral("Hélène"));
     ini.WriteString(QStringLiteral("Poseur0"), QStringLiteral("Ville"), QStringLiteral("Sète"));
-    QCOMPARE(lire(chemin), QByteArray("\xEF\xBB\xBF[Poseur0]\r\nNom=") + QStringLiteral("Hélène").toUtf8()
-                               + "\r\nVille=" + QStringLiteral("Sète").toUtf8() + "\r\n");
+    QCOMPARE(lire(chemin), QByteArray("\xEF\xBB\xBF[Poseur0]\r\nNom=") +
+                               QStringLiteral("Hélène").toUtf8() +
+                               "\r\nVille=" + QStringLiteral("Sète").toUtf8() + "\r\n");
 }
 
 void TestPlatform::windows1252AllerRetour()
@@ -299,8 +326,10 @@ void TestPlatform::ecritureEchoueeGardeLAncienFichier()
     const QString chemin = dossier.filePath(QStringLiteral("devis.xml"));
     ecrire(chemin, "ancien");
     // A folder where the file should be: the write fails and raises; nothing else changes.
-    QVERIFY_THROWS_EXCEPTION(EFileError, EcrireFichier(dossier.path() + QStringLiteral("/absent/x.xml"), "x"));
-    QVERIFY_THROWS_EXCEPTION(EFileError, LireFichier(dossier.filePath(QStringLiteral("absent.xml"))));
+    QVERIFY_THROWS_EXCEPTION(EFileError,
+                             EcrireFichier(dossier.path() + QStringLiteral("/absent/x.xml"), "x"));
+    QVERIFY_THROWS_EXCEPTION(EFileError,
+                             LireFichier(dossier.filePath(QStringLiteral("absent.xml"))));
     QCOMPARE(lire(chemin), QByteArray("ancien"));
 }
 
@@ -325,7 +354,8 @@ void TestPlatform::messageEtQuestionScriptes()
     utilisateur.repondre(false);
     QVERIFY(Confirmer(QStringLiteral("Etes-vous sûr ?")));
     QVERIFY(!QuestionOuiNon(QStringLiteral("Voulez-vous actualiser tous les prix des tarifs ?")));
-    QCOMPARE(utilisateur.prendreMessages(), QStringList{QStringLiteral("Veuillez sélectionner un tarif")});
+    QCOMPARE(utilisateur.prendreMessages(),
+             QStringList{QStringLiteral("Veuillez sélectionner un tarif")});
     QCOMPARE(utilisateur.questionsPosees().size(), 2);
     utilisateur.choisirFichier(QStringLiteral("/tmp/export_tarifs.csv"));
     ChoixFichier choix;

@@ -43,8 +43,8 @@ bool UtilisateurScripte::toutEstAttendu() const
     bool pilotesRestants = false;
     for (const auto &file : m_pilotes)
         pilotesRestants = pilotesRestants || !file.isEmpty();
-    return m_messages.isEmpty() && m_erreurs.isEmpty() && m_inattendus.isEmpty()
-        && m_reponses.isEmpty() && m_fichiers.isEmpty() && !pilotesRestants;
+    return m_messages.isEmpty() && m_erreurs.isEmpty() && m_inattendus.isEmpty() &&
+           m_reponses.isEmpty() && m_fichiers.isEmpty() && !pilotesRestants;
 }
 
 QString UtilisateurScripte::rapport() const
@@ -59,7 +59,8 @@ QString UtilisateurScripte::rapport() const
     if (!m_reponses.isEmpty())
         lignes << QStringLiteral("%1 réponse(s) non utilisée(s)").arg(m_reponses.size());
     if (!m_fichiers.isEmpty())
-        lignes << QStringLiteral("fichier(s) non choisi(s) : ") + QStringList(m_fichiers).join(u", ");
+        lignes << QStringLiteral("fichier(s) non choisi(s) : ") +
+                      QStringList(m_fichiers).join(u", ");
     for (auto it = m_pilotes.cbegin(); it != m_pilotes.cend(); ++it)
         if (!it.value().isEmpty())
             lignes << QStringLiteral("dialogue jamais ouvert : ") + it.key();
