@@ -111,7 +111,7 @@ TFicheModeNormal::TFicheModeNormal(TDMPose &dm, QWidget *parent)
     ui->lvPose->addItem(new QListWidgetItem(imgListe, QStringLiteral("Aucune pose")));
     ui->lvPoseMenuiserie->addItem(new QListWidgetItem(imgListe, QStringLiteral("Aucune pose")));
 
-    const int largeursListe[] = {210, 30, 50, 50, 30};
+    const int largeursListe[] = {210, 30, 55, 55, 30};
     for (int c = 0; c < 5; ++c)
         ui->lvListe->header()->resizeSection(c, largeursListe[c]);
     const int largeursCategorie[] = {175, 65, 65, 65, 65};
@@ -132,6 +132,11 @@ TFicheModeNormal::TFicheModeNormal(TDMPose &dm, QWidget *parent)
     DefinirIconeSeule(ui->btnActualiser, IconeActualiser());
     DefinirIconeSeule(ui->btnQuincaillerie, IconeModifier());
     DefinirIconeSeule(ui->btnQuincailleriesGlobales, IconeModifier());
+
+    // Every amount starts at zero, written as the user's regional settings write it.
+    for (QLabel *montant : findChildren<QLabel *>())
+        if (montant->text() == QStringLiteral("0,00"))
+            montant->setText(FormatMontant(0));
 
     ui->lvListe->show();
     ui->memoDescription->hide();
