@@ -4,18 +4,12 @@
 
 #include "catalogue/TDMPose.h"
 #include "platform/Interactions.h"
+#include "platform/Vues.h"
 
 namespace {
 // The entry's IdPose; an icon view has no columns, so the code is the entry's own data.
 constexpr int roleCode = Qt::UserRole;
 
-void GarderSelectionVisible(QAbstractItemView *vue)
-{
-    QPalette palette = vue->palette();
-    for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
-        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
-    vue->setPalette(palette);
-}
 } // namespace
 
 TFichePoseChoix::TFichePoseChoix(TDMPose &dm, QWidget *parent)

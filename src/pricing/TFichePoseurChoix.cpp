@@ -5,19 +5,10 @@
 #include "catalogue/TDMPose.h"
 #include "catalogue/TObjectCode.h"
 #include "platform/Interactions.h"
+#include "platform/Vues.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
-
-namespace {
-void GarderSelectionVisible(QAbstractItemView *vue)
-{
-    QPalette palette = vue->palette();
-    for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
-        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
-    vue->setPalette(palette);
-}
-} // namespace
 
 TFichePoseurChoix::TFichePoseurChoix(TDMPose &dm, QWidget *parent)
     : QDialog(parent)

@@ -6,6 +6,7 @@
 #include "model/TMenuiserie.h"
 #include "platform/Interactions.h"
 #include "platform/Nombres.h"
+#include "platform/Vues.h"
 #include "pricing/ContraintesCategorie.h"
 
 #include <QHeaderView>
@@ -20,15 +21,6 @@ const TMenuiserie &menuiserieVide()
 {
     static const TMenuiserie vide;
     return vide;
-}
-
-// The chosen row stays highlighted when the list loses the focus.
-void GarderSelectionVisible(QAbstractItemView *vue)
-{
-    QPalette palette = vue->palette();
-    for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
-        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
-    vue->setPalette(palette);
 }
 
 // A dimension shown by the dialog: strict, so a value that is not a whole number stops the
