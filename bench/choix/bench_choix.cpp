@@ -4,7 +4,6 @@
 
 #include "CatalogueVolumineux.h"
 
-#include "catalogue/SchemaCatalogue.h"
 #include "catalogue/TDMPose.h"
 #include "model/TMenuiserie.h"
 #include "pricing/ContraintesCategorie.h"
@@ -13,7 +12,6 @@
 #include "ui_TFicheTarifChoix.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLocale>
 #include <QTemporaryDir>
 
@@ -31,17 +29,8 @@ int main(int argc, char **argv)
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
 
     QTemporaryDir dossier;
-    const QString chemin = dossier.filePath(QStringLiteral("Orvane.abs"));
-    CreerCatalogue(chemin);
     TDMPose dm;
-    dm.Orvane.SetDatabaseFileName(chemin);
-    dm.Orvane.Open();
-    QElapsedTimer chrono;
-    chrono.start();
-    RemplirCatalogueVolumineux(dm);
-    std::printf("catalogue built in %lld ms (%d categories, %d general tariffs)\n",
-                chrono.elapsed(), NbCategoriesVolumineux,
-                NbCategoriesVolumineux * TarifsParCategorieVolumineux);
+    CreerCatalogueVolumineux(dm, dossier.filePath(QStringLiteral("Orvane.abs")));
 
     TMenuiserie menuiserie;
     menuiserie.proprietes().Add(QStringLiteral("HAUTEUR"), QStringLiteral("1350"));

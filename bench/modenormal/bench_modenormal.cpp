@@ -4,7 +4,6 @@
 
 #include "CatalogueVolumineux.h"
 
-#include "catalogue/SchemaCatalogue.h"
 #include "catalogue/TDMPose.h"
 #include "exchange/LectureEchange.h"
 #include "model/TMenuiseries.h"
@@ -62,11 +61,8 @@ int main(int argc, char **argv)
 
     QTemporaryDir dossier;
     DefinirDossierProgramme(dossier.path());
-    CreerCatalogue(CheminCatalogue());
     TDMPose dm;
-    dm.Orvane.SetDatabaseFileName(CheminCatalogue());
-    dm.Orvane.Open();
-    RemplirCatalogueVolumineux(dm);
+    CreerCatalogueVolumineux(dm, CheminCatalogue());
     dm.rxTva.Insert(3, QStringLiteral("TVA 20 %"), 20);
     const QString fichier = dossier.filePath(QStringLiteral("devis.xml"));
     EcrireFichierTexte(fichier, devis());

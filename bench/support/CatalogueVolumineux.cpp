@@ -1,5 +1,6 @@
 #include "CatalogueVolumineux.h"
 
+#include "catalogue/SchemaCatalogue.h"
 #include "catalogue/TDMPose.h"
 
 #include <QElapsedTimer>
@@ -67,6 +68,19 @@ void RemplirCatalogueVolumineux(TDMPose &dm)
     }
     q.SetSQL(QString());
     transaction.Commit();
+}
+
+void CreerCatalogueVolumineux(TDMPose &dm, const QString &chemin)
+{
+    CreerCatalogue(chemin);
+    dm.Orvane.SetDatabaseFileName(chemin);
+    dm.Orvane.Open();
+    QElapsedTimer chrono;
+    chrono.start();
+    RemplirCatalogueVolumineux(dm);
+    std::printf("catalogue built in %lld ms (%d categories, %d general tariffs)\n",
+                chrono.elapsed(), NbCategoriesVolumineux,
+                NbCategoriesVolumineux * TarifsParCategorieVolumineux);
 }
 
 void Mesurer(const char *nom, int repetitions, const std::function<void()> &travail)

@@ -16,6 +16,8 @@ constexpr int TarifsParCategorieVolumineux = 5;
 // The host code of category type 1..NbTypesVolumineux.
 QString CodeHoteVolumineux(int type);
 void RemplirCatalogueVolumineux(TDMPose &dm);
+// Creates the catalogue file at chemin, opens dm on it and fills it; prints how long it took.
+void CreerCatalogueVolumineux(TDMPose &dm, const QString &chemin);
 
 // Prints the best and the median of a few runs, in milliseconds.
 void Mesurer(const char *nom, int repetitions, const std::function<void()> &travail);
