@@ -138,6 +138,12 @@ TFicheModeNormal::TFicheModeNormal(TDMPose &dm, QWidget *parent)
         if (montant->text() == QStringLiteral("0,00"))
             montant->setText(FormatMontant(0));
 
+    // Enter in a price edit must not press "Valider", which writes the quote and closes.
+    for (QPushButton *bouton : findChildren<QPushButton *>()) {
+        bouton->setAutoDefault(false);
+        bouton->setDefault(false);
+    }
+
     ui->lvListe->show();
     ui->memoDescription->hide();
     MajBoutonMode();

@@ -409,6 +409,11 @@ void TestModeNormal::prixDeLivraisonIncorrect()
     QCOMPARE(fiche->ui->lblTotalLivraisonHt->text(), QStringLiteral("195,00"));
     champ->setText(QStringLiteral("12,5"));
     QCOMPARE(fiche->PoseDevis().TotalLivraisonHt() < 195.0, true);
+    // Enter after typing a price neither validates nor closes the screen.
+    QSignalSpy fermee(fiche.get(), &QDialog::finished);
+    fiche->show();
+    QTest::keyClick(champ, Qt::Key_Return);
+    QCOMPARE(fermee.count(), 0);
 }
 
 void TestModeNormal::changerLaPoseDuDevisRemplaceCelleDeChaqueMenuiserie()
