@@ -1,7 +1,7 @@
 #include "platform/ApplicationOrvane.h"
 
 #include "platform/DossierProgramme.h"
-#include "platform/Erreurs.h"
+#include "platform/Gestionnaire.h"
 #include "platform/Interactions.h"
 #include "platform/InteractionsReelles.h"
 
@@ -24,6 +24,8 @@ ApplicationOrvane::~ApplicationOrvane()
 
 bool ApplicationOrvane::notify(QObject *receveur, QEvent *evenement)
 {
+    // The last resort, for an error that a handler let escape: handlers connected through
+    // Gestionnaire() show theirs before it reaches the toolkit.
     try {
         return QApplication::notify(receveur, evenement);
     } catch (...) {
@@ -34,15 +36,7 @@ bool ApplicationOrvane::notify(QObject *receveur, QEvent *evenement)
 
 void ApplicationOrvane::AfficherExceptionCourante()
 {
-    try {
-        throw;
-    } catch (const EPlatformError &e) {
-        AfficherErreurStandard(e.message());
-    } catch (const std::exception &e) {
-        AfficherErreurStandard(QString::fromLocal8Bit(e.what()));
-    } catch (...) {
-        AfficherErreurStandard(QStringLiteral("Erreur inconnue"));
-    }
+    ::AfficherExceptionCourante();
 }
 
 void InstallerTraductionsFrancaises(QCoreApplication &application)

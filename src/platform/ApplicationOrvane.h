@@ -2,9 +2,10 @@
 
 #include <QApplication>
 
-// The application object: title "Orvane", French texts for Qt's own dialogs, and the one place
+// The application object: title "Orvane", French texts for Qt's own dialogs, and the last place
 // where a platform error that escapes an event handler is caught and shown in the standard error
-// box; the program then goes on.
+// box; the program then goes on. Handlers connected through Gestionnaire() (platform/
+// Gestionnaire.h) show their errors themselves, before they unwind through the toolkit.
 class ApplicationOrvane : public QApplication {
     Q_OBJECT
 public:

@@ -12,6 +12,7 @@
 #include "model/TTarif.h"
 #include "platform/DossierProgramme.h"
 #include "platform/Erreurs.h"
+#include "platform/Gestionnaire.h"
 #include "platform/Interactions.h"
 #include "platform/Nombres.h"
 #include "pricing/CalculsDevis.h"
@@ -149,29 +150,36 @@ TFicheModeNormal::TFicheModeNormal(TDMPose &dm, QWidget *parent)
     MajBoutonMode();
 
     connect(ui->lvListe, &QTreeWidget::itemSelectionChanged, this,
-            &TFicheModeNormal::lvListeChange);
-    connect(ui->btnPrecedent, &QPushButton::clicked, this, &TFicheModeNormal::btnPrecedentClick);
-    connect(ui->btnSuivant, &QPushButton::clicked, this, &TFicheModeNormal::btnSuivantClick);
+            Gestionnaire(this, &TFicheModeNormal::lvListeChange));
+    connect(ui->btnPrecedent, &QPushButton::clicked, this,
+            Gestionnaire(this, &TFicheModeNormal::btnPrecedentClick));
+    connect(ui->btnSuivant, &QPushButton::clicked, this,
+            Gestionnaire(this, &TFicheModeNormal::btnSuivantClick));
     connect(ui->lvCategorie, &QTreeWidget::itemSelectionChanged, this,
-            &TFicheModeNormal::lvCategorieChange);
-    connect(ui->btnMode, &QPushButton::clicked, this, &TFicheModeNormal::btnModeClick);
-    connect(ui->lvPose, &QListWidget::itemClicked, this, &TFicheModeNormal::lvPoseClick);
-    connect(ui->edtLivraison, &QLineEdit::textChanged, this, &TFicheModeNormal::edtLivraisonChange);
+            Gestionnaire(this, &TFicheModeNormal::lvCategorieChange));
+    connect(ui->btnMode, &QPushButton::clicked, this,
+            Gestionnaire(this, &TFicheModeNormal::btnModeClick));
+    connect(ui->lvPose, &QListWidget::itemClicked, this,
+            Gestionnaire(this, &TFicheModeNormal::lvPoseClick));
+    connect(ui->edtLivraison, &QLineEdit::textChanged, this,
+            Gestionnaire(this, &TFicheModeNormal::edtLivraisonChange));
     connect(ui->edtLivraisonCompliquee, &QLineEdit::textChanged, this,
-            &TFicheModeNormal::edtLivraisonCompliqueeChange);
+            Gestionnaire(this, &TFicheModeNormal::edtLivraisonCompliqueeChange));
     connect(ui->edtLivraisonAutorisation, &QLineEdit::textChanged, this,
-            &TFicheModeNormal::edtLivraisonAutorisationChange);
+            Gestionnaire(this, &TFicheModeNormal::edtLivraisonAutorisationChange));
     connect(ui->edtLivraisonManutention, &QLineEdit::textChanged, this,
-            &TFicheModeNormal::edtLivraisonManutentionChange);
+            Gestionnaire(this, &TFicheModeNormal::edtLivraisonManutentionChange));
     // Like the edits, the check boxes react to every change of state, whoever makes it.
-    connect(ui->cbLivraison, &QCheckBox::toggled, this, &TFicheModeNormal::cbLivraisonClick);
+    connect(ui->cbLivraison, &QCheckBox::toggled, this,
+            Gestionnaire(this, &TFicheModeNormal::cbLivraisonClick));
     connect(ui->cbLivraisonCompliquee, &QCheckBox::toggled, this,
-            &TFicheModeNormal::cbLivraisonCompliqueeClick);
+            Gestionnaire(this, &TFicheModeNormal::cbLivraisonCompliqueeClick));
     connect(ui->cbLivraisonAutorisation, &QCheckBox::toggled, this,
-            &TFicheModeNormal::cbLivraisonAutorisationClick);
+            Gestionnaire(this, &TFicheModeNormal::cbLivraisonAutorisationClick));
     connect(ui->cbLivraisonManutention, &QCheckBox::toggled, this,
-            &TFicheModeNormal::cbLivraisonManutentionClick);
-    connect(ui->btnValider, &QPushButton::clicked, this, &TFicheModeNormal::btnValiderClick);
+            Gestionnaire(this, &TFicheModeNormal::cbLivraisonManutentionClick));
+    connect(ui->btnValider, &QPushButton::clicked, this,
+            Gestionnaire(this, &TFicheModeNormal::btnValiderClick));
 }
 
 TFicheModeNormal::~TFicheModeNormal()
@@ -195,7 +203,8 @@ void TFicheModeNormal::showEvent(QShowEvent *evenement)
     QDialog::showEvent(evenement);
     // Once the window is on screen, so the installation type dialog opens over it.
     if (premiereActivation)
-        QMetaObject::invokeMethod(this, &TFicheModeNormal::FormActivate, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, Gestionnaire(this, &TFicheModeNormal::FormActivate),
+                                  Qt::QueuedConnection);
 }
 
 void TFicheModeNormal::FormActivate()

@@ -3,6 +3,7 @@
 #include "ui_TFichePoseChoix.h"
 
 #include "catalogue/TDMPose.h"
+#include "platform/Gestionnaire.h"
 #include "platform/Interactions.h"
 #include "platform/Vues.h"
 
@@ -20,7 +21,8 @@ TFichePoseChoix::TFichePoseChoix(TDMPose &dm, QWidget *parent)
     ui->setupUi(this);
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     GarderSelectionVisible(ui->lvListe);
-    connect(ui->btnValider, &QPushButton::clicked, this, [this] { btnValiderClick(); });
+    connect(ui->btnValider, &QPushButton::clicked, this,
+            Gestionnaire(this, &TFichePoseChoix::btnValiderClick));
     connect(ui->btnFermer, &QPushButton::clicked, this, &QDialog::reject);
 }
 

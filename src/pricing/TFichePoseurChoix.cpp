@@ -4,6 +4,7 @@
 
 #include "catalogue/TDMPose.h"
 #include "catalogue/TObjectCode.h"
+#include "platform/Gestionnaire.h"
 #include "platform/Interactions.h"
 #include "platform/Vues.h"
 
@@ -24,7 +25,8 @@ TFichePoseurChoix::TFichePoseurChoix(TDMPose &dm, QWidget *parent)
     GarderSelectionVisible(ui->lvListe);
     ui->lvListe->viewport()->installEventFilter(this);
 
-    connect(ui->lvListe, &QTreeWidget::itemClicked, this, [this] { lvListeClick(); });
+    connect(ui->lvListe, &QTreeWidget::itemClicked, this,
+            Gestionnaire(this, &TFichePoseurChoix::lvListeClick));
     connect(ui->btnFermer, &QPushButton::clicked, this, &QDialog::reject);
     RemplirListe();
 }
@@ -85,7 +87,7 @@ bool TFichePoseurChoix::eventFilter(QObject *objet, QEvent *evenement)
         const auto *souris = static_cast<QMouseEvent *>(evenement);
         if (souris->button() == Qt::LeftButton &&
             !ui->lvListe->itemAt(souris->position().toPoint()))
-            lvListeClick();
+            ExecuterGestionnaire([this] { lvListeClick(); });
     }
     return QDialog::eventFilter(objet, evenement);
 }

@@ -4,6 +4,7 @@
 
 #include "catalogue/TObjectCode.h"
 #include "model/TMenuiserie.h"
+#include "platform/Gestionnaire.h"
 #include "platform/Interactions.h"
 #include "platform/Nombres.h"
 #include "platform/Vues.h"
@@ -46,8 +47,10 @@ TFicheTarifChoix::TFicheTarifChoix(TDMPose &dm, QWidget *parent)
     GarderSelectionVisible(ui->lvListe);
     ui->lvListe->viewport()->installEventFilter(this);
 
-    connect(ui->lvListe, &QTreeWidget::itemDoubleClicked, this, [this] { lvListeDblClick(); });
-    connect(ui->cbSansFiltrage, &QCheckBox::toggled, this, [this] { cbSansFiltrageClick(); });
+    connect(ui->lvListe, &QTreeWidget::itemDoubleClicked, this,
+            Gestionnaire(this, &TFicheTarifChoix::lvListeDblClick));
+    connect(ui->cbSansFiltrage, &QCheckBox::toggled, this,
+            Gestionnaire(this, &TFicheTarifChoix::cbSansFiltrageClick));
     connect(ui->btnFermer, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -60,7 +63,7 @@ void TFicheTarifChoix::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        FormActivate();
+        ExecuterGestionnaire([this] { FormActivate(); });
 }
 
 void TFicheTarifChoix::FormActivate()
@@ -142,7 +145,7 @@ bool TFicheTarifChoix::eventFilter(QObject *objet, QEvent *evenement)
     if (objet == ui->lvListe->viewport() && evenement->type() == QEvent::MouseButtonDblClick) {
         const auto *souris = static_cast<QMouseEvent *>(evenement);
         if (!ui->lvListe->itemAt(souris->position().toPoint()))
-            lvListeDblClick();
+            ExecuterGestionnaire([this] { lvListeDblClick(); });
     }
     return QDialog::eventFilter(objet, evenement);
 }

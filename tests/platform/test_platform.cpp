@@ -5,6 +5,7 @@
 #include "platform/DossierProgramme.h"
 #include "platform/Erreurs.h"
 #include "platform/FichierIni.h"
+#include "platform/Gestionnaire.h"
 #include "platform/Interactions.h"
 #include "platform/Nombres.h"
 #include "platform/TexteWindows.h"
@@ -74,6 +75,7 @@ private slots:
     void dialogueScripte();
     void inattenduRapporte();
     void erreurDUnGestionnaireAfficheeParLaBoiteStandard();
+    void erreurEchappeeAfficheeParLApplication();
 
 private:
     UtilisateurScripte utilisateur;
@@ -391,10 +393,10 @@ void TestPlatform::erreurDUnGestionnaireAfficheeParLaBoiteStandard()
     QWidget fenetre;
     auto *bouton = new QPushButton(QStringLiteral("Valider"), &fenetre);
     int apres = 0;
-    QObject::connect(bouton, &QPushButton::clicked, [&] {
-        StrToInt(QStringLiteral("abc"));
-        ++apres;
-    });
+    QObject::connect(bouton, &QPushButton::clicked, &fenetre, Gestionnaire([&] {
+                         StrToInt(QStringLiteral("abc"));
+                         ++apres;
+                     }));
     fenetre.show();
     QTest::mouseClick(bouton, Qt::LeftButton);
     QCOMPARE(apres, 0);
@@ -403,6 +405,28 @@ void TestPlatform::erreurDUnGestionnaireAfficheeParLaBoiteStandard()
     // The program goes on: the next click is handled again.
     QTest::mouseClick(bouton, Qt::LeftButton);
     QCOMPARE(utilisateur.prendreErreurs().size(), 1);
+}
+
+namespace {
+// An object whose own event handler raises, as a window's overridden handler might.
+class RecepteurFautif : public QObject {
+public:
+    bool event(QEvent *evenement) override
+    {
+        if (evenement->type() == QEvent::User)
+            throw EFileError(QStringLiteral("Impossible d'ouvrir le fichier devis.xml"));
+        return QObject::event(evenement);
+    }
+};
+} // namespace
+
+void TestPlatform::erreurEchappeeAfficheeParLApplication()
+{
+    RecepteurFautif recepteur;
+    QEvent evenement(QEvent::User);
+    QCOMPARE(QCoreApplication::sendEvent(&recepteur, &evenement), false);
+    QCOMPARE(utilisateur.prendreErreurs(),
+             QStringList{QStringLiteral("Impossible d'ouvrir le fichier devis.xml")});
 }
 
 ORVANE_TEST_MAIN(TestPlatform)
